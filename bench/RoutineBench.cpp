@@ -1,0 +1,107 @@
+// Runs each conversion routine through ScriptHost::runRoutine on realistic
+// texts of about 100 KB and 1 MB, and the C++ model on the same texts in the
+// same run, and prints time, throughput and the ratio host / model.
+#include "bench/SampleTexts.h"
+#include "script/RoutineSource.h"
+#include "script/ScriptHost.h"
+#include "tests/EscapeModel.h"
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double seconds() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / frequency;
+}
+
+// The fastest of `runs` timings, in seconds.
+double fastest(int runs, const std::function<void()>& work) {
+    double best = 1e30;
+    for (int i = 0; i < runs; ++i) {
+        const double start = seconds();
+        work();
+        best = std::min(best, seconds() - start);
+    }
+    return best;
+}
+
+std::string toWindowBytes(const std::u16string& text) {
+    return toWindowText(std::wstring(text.begin(), text.end()));
+}
+
+struct Input {
+    const char* name;
+    std::u16string text;
+};
+
+struct Routine {
+    const char* name;
+    std::u16string (*model)(const std::u16string&);
+};
+
+void measure(ScriptHost& host, const Routine& routine, const Input& input) {
+    const std::string bytes = toWindowBytes(input.text);
+    std::optional<WindowText> result;
+    const double hostTime =
+        fastest(bytes.size() > 500000 ? 2 : 4, [&] { result = host.runRoutine(routine.name, bytes); });
+    std::u16string expected;
+    const double modelTime = fastest(20, [&] { expected = routine.model(input.text); });
+    const bool agrees = result && *result == toWindowBytes(expected);
+    const double megabytes = static_cast<double>(bytes.size()) / 1e6;
+    std::printf("| %-19s | %-20s | %5.2f MB | %8.1f ms | %6.2f MB/s | %7.2f ms | %5.0f | %-4s |\n",
+                routine.name, input.name, megabytes, hostTime * 1e3, megabytes / hostTime,
+                modelTime * 1e3, hostTime / modelTime, agrees ? "yes" : "NO");
+}
+
+}  // namespace
+
+int main() {
+    if (FAILED(OleInitialize(nullptr))) return 2;
+    {
+        ScriptHost host;
+        if (!host.hasEngine() || !host.addCode(RoutineSource)) {
+            std::puts("The Microsoft Script Control is not available.");
+            return 1;
+        }
+        const Routine escapeNonAscii{"nativeConvertAscii", model::escapeNonAscii};
+        const Routine escapeAll{"nativeConvertAscii1", model::escapeAll};
+        const Routine restore{"asciiConvertNative", model::restore};
+
+        std::puts("| routine             | input                |    size |  ScriptHost | throughput |"
+                  "     model | ratio | same |");
+        std::puts("|---------------------|----------------------|--------:|------------:|-----------:|"
+                  "----------:|------:|------|");
+        for (std::size_t size : {100000u, 1000000u}) {
+            const Input prose{size < 1000000 ? "prose 100 KB" : "prose 1 MB",
+                              samples::chineseProse(size)};
+            const Input code{size < 1000000 ? "code 100 KB" : "code 1 MB", samples::sourceCode(size)};
+            // The escaped forms for restoring, about the same size in bytes.
+            const Input escapedProse{
+                size < 1000000 ? "escaped prose 100 KB" : "escaped prose 1 MB",
+                model::escapeNonAscii(samples::chineseProse(size / 3))};
+            const Input escapedCode{
+                size < 1000000 ? "escaped code 100 KB" : "escaped code 1 MB",
+                model::escapeNonAscii(samples::sourceCode(size * 9 / 10))};
+            measure(host, escapeNonAscii, prose);
+            measure(host, escapeNonAscii, code);
+            measure(host, escapeAll, prose);
+            measure(host, escapeAll, code);
+            measure(host, restore, escapedProse);
+            measure(host, restore, escapedCode);
+        }
+    }
+    OleUninitialize();
+    return 0;
+}

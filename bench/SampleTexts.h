@@ -1,0 +1,13 @@
+// Realistic inputs for the benchmarks, made the same way on every run.
+#pragma once
+
+#include <string>
+
+namespace samples {
+
+// Chinese prose with ASCII words and numbers, in lines ended by CR LF.
+std::u16string chineseProse(std::size_t codePage936Bytes);
+// Source code: ASCII with a few percent Chinese in comments and strings.
+std::u16string sourceCode(std::size_t codePage936Bytes);
+
+}  // namespace samples

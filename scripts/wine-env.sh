@@ -1,0 +1,41 @@
+# Sourced by the other scripts: the Wine set-up every run of the program or
+# its tests uses. A prefix of the project's own, code page 936, no debug noise.
+repo=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX="${VELLORAN_WINEPREFIX:-$repo/build/wineprefix}"
+export WINEDEBUG=-all
+export LC_ALL=zh_CN.GBK
+WINE64=$(dpkg -L wine64 2>/dev/null | grep '/wine64$' | head -n 1)
+WINESERVER=$(dirname "$WINE64")/wineserver
+export WINE64 WINESERVER
+
+# Starts a private X display when there is none (CI, a terminal).
+ensure_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    for number in 91 92 93 94 95 96 97 98 99; do
+        [ -e "/tmp/.X11-unix/X$number" ] && continue
+        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$number"
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$number" ] && return 0
+            sleep 0.1
+        done
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+# One wineserver for the whole run: every Wine process start is cheaper then.
+start_wineserver() {
+    mkdir -p "$WINEPREFIX"
+    "$WINESERVER" -p
+    [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the Wine prefix in $WINEPREFIX ..."
+    # Booting starts Wine's background services now, detached from the
+    # output of whatever runs next (CTest waits for its pipes to close).
+    "$WINE64" wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+stop_wine_and_display() {
+    "$WINESERVER" -k 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
