@@ -33,6 +33,11 @@ start_wineserver() {
     # Booting starts Wine's background services now, detached from the
     # output of whatever runs next (CTest waits for its pipes to close).
     "$WINE64" wineboot >/dev/null 2>&1 </dev/null || true
+    # A virtual desktop of a fixed size, with window frames Wine draws itself.
+    if ! grep -q '"Default"="1024x768"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    fi
 }
 
 stop_wine_and_display() {

@@ -221,6 +221,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wParam);  // a stock font: never deleted
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_NCDESTROY:

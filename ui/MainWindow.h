@@ -70,6 +70,7 @@ private:
 
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
+    HFONT font_ = nullptr;
     Brush inputBrush_;
     Brush outputBrush_;
     Brush checkBoxBrush_;
