@@ -2,7 +2,7 @@
 # Fails when an executable imports a DLL that Windows does not ship, such as
 # the compiler's own runtime (libstdc++, libgcc, libwinpthread).
 set -eu
-allowed='^(kernel32|user32|gdi32|ole32|oleaut32|advapi32|shell32|comctl32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
+allowed='^(kernel32|user32|gdi32|ole32|oleaut32|advapi32|shell32|comctl32|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
 status=0
 for exe in "$@"; do
     dlls=$("${OBJDUMP:-objdump}" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
