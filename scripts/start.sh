@@ -24,27 +24,18 @@ ensure_display
 start_wineserver
 screenshot="${1:-$repo/build/velloran-window.png}"
 
+. "$here/x-driver.sh"
 "$WINE64" "$program" &
 program_pid=$!
-# The window sits centred on the 1024 x 768 desktop: outer rectangle
-# 264,235 - 759,532; the client area starts below the caption bar.
 sleep 4
-client_x=267 client_y=257
-at() { xdotool mousemove $((client_x + $1)) $((client_y + $2)) click 1; }
 
 sample='Velloran 把文字转换成 \u escapes'
-printf '%s' "$sample" | xclip -selection clipboard
-at 200 60                                  # into the input box
-xdotool key ctrl+v
-at 64 136                                  # 转换unicode↓
-sleep 1
-import -window root -crop 495x297+264+235 +repage "$screenshot"
+enter_input "$sample"
+click_button 1
+save_window_screenshot "$screenshot"
 echo "Screenshot of the window: $screenshot"
-at 272 136                                 # 复制结果
-sleep 1
 echo "Input:     $sample"
-echo "Clipboard: $(xclip -selection clipboard -o)"
-at 200 60
+echo "Clipboard: $(output_text)"
 xdotool key Escape
 status=0
 wait "$program_pid" || status=$?
