@@ -3,7 +3,7 @@
 # Idempotent: when everything is present it returns at once.
 set -eu
 
-packages="cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
+packages="cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
 wine64 xvfb xauth x11-utils xdotool xclip imagemagick fonts-wqy-microhei"
 
 missing=""
