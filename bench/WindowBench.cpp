@@ -35,7 +35,7 @@ void measure(MainWindow& window, const char* routine, const char* inputName, con
     const double run = milliseconds();
     writeText(window.control(编辑框2), result);
     const double written = milliseconds();
-    std::printf("| %-19s | %-16s | %9.2f MB | %8.1f ms | %9.1f ms | %9.1f ms | %9.1f ms |\n", routine,
+    std::printf("| %-19s | %-14s | %7.2f | %7.1f | %8.1f | %9.1f | %9.1f |\n", routine,
                 inputName, static_cast<double>(input.size()) / 1e6, read - start, run - read,
                 written - run, written - start);
 }
@@ -48,11 +48,11 @@ void compareLongLineWrites(MainWindow& window, const std::string& line) {
         SetWindowTextA(box, "");
         const double start = milliseconds();
         write();
-        std::printf("| %-44s | %9.1f ms |\n", how, milliseconds() - start);
+        std::printf("| %-40s | %7.1f |\n", how, milliseconds() - start);
     };
     std::printf("\nWriting one line of %zu characters into the output box:\n\n", line.size());
-    std::puts("| how                                          |      time |");
-    std::puts("|----------------------------------------------|----------:|");
+    std::puts("| how                                      | time ms |");
+    std::puts("|------------------------------------------|--------:|");
     timed("SetWindowTextA, box shown", [&] { SetWindowTextA(box, line.c_str()); });
     timed("SetWindowTextA, redrawing off meanwhile", [&] {
         SendMessageA(box, WM_SETREDRAW, FALSE, 0);
@@ -79,10 +79,8 @@ int main() {
             std::puts("The Microsoft Script Control is not available.");
             return 1;
         }
-        std::puts("| routine             | input            |       size |     read |         run |"
-                  "     write |     total |");
-        std::puts("|---------------------|------------------|-----------:|---------:|------------:|"
-                  "----------:|----------:|");
+        std::puts("| routine             | input          | size MB | read ms |   run ms |  write ms |  total ms |");
+        std::puts("|---------------------|----------------|--------:|--------:|---------:|----------:|----------:|");
         for (std::size_t size : {10000u, 100000u, 1000000u}) {
             const std::string label = size == 10000 ? "10 KB" : size == 100000 ? "100 KB" : "1 MB";
             const std::string prose = bytesOf(samples::chineseProse(size));

@@ -28,7 +28,7 @@ ensure_display() {
 # One wineserver for the whole run: every Wine process start is cheaper then.
 start_wineserver() {
     mkdir -p "$WINEPREFIX"
-    "$WINESERVER" -p
+    "$WINESERVER" -p 2>/dev/null || true  # one may be running already
     [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the Wine prefix in $WINEPREFIX ..."
     # Booting starts Wine's background services now, detached from the
     # output of whatever runs next (CTest waits for its pipes to close).
