@@ -12,7 +12,7 @@ export WINE64 WINESERVER
 ensure_display() {
     [ -n "${DISPLAY:-}" ] && return 0
     for number in 91 92 93 94 95 96 97 98 99; do
-        [ -e "/tmp/.X11-unix/X$number" ] && continue
+        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
         Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$number"
