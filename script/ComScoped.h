@@ -5,41 +5,16 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include <utility>
+#include "script/UniqueResource.h"
 
-class Bstr {
+class Bstr : public UniqueResource<BSTR, SysFreeString> {
 public:
-    Bstr() = default;
-    explicit Bstr(BSTR owned) : value_(owned) {}
-    Bstr(Bstr&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
-    Bstr& operator=(Bstr&& other) noexcept {
-        if (this != &other) {
-            reset();
-            value_ = std::exchange(other.value_, nullptr);
-        }
-        return *this;
-    }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    ~Bstr() { reset(); }
-
-    BSTR get() const { return value_; }
+    using UniqueResource::UniqueResource;
     // Length in UTF-16 code units; a null BSTR has length 0.
-    UINT length() const { return SysStringLen(value_); }
-    // For out-parameters: frees the current string first.
-    BSTR* put() {
-        reset();
-        return &value_;
-    }
-    BSTR release() { return std::exchange(value_, nullptr); }
-    void reset() {
-        if (value_) SysFreeString(value_);
-        value_ = nullptr;
-    }
-
-private:
-    BSTR value_ = nullptr;
+    UINT length() const { return SysStringLen(get()); }
 };
+
+using SafeArray = UniqueResource<SAFEARRAY*, SafeArrayDestroy>;
 
 class Variant {
 public:
@@ -75,30 +50,4 @@ public:
 
 private:
     VARIANT value_;
-};
-
-class SafeArray {
-public:
-    SafeArray() = default;
-    explicit SafeArray(SAFEARRAY* owned) : value_(owned) {}
-    SafeArray(SafeArray&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
-    SafeArray& operator=(SafeArray&& other) noexcept {
-        if (this != &other) {
-            reset();
-            value_ = std::exchange(other.value_, nullptr);
-        }
-        return *this;
-    }
-    SafeArray(const SafeArray&) = delete;
-    SafeArray& operator=(const SafeArray&) = delete;
-    ~SafeArray() { reset(); }
-
-    SAFEARRAY* get() const { return value_; }
-    void reset() {
-        if (value_) SafeArrayDestroy(value_);
-        value_ = nullptr;
-    }
-
-private:
-    SAFEARRAY* value_ = nullptr;
 };

@@ -4,33 +4,9 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "script/UniqueResource.h"
 
-class Brush {
-public:
-    Brush() = default;
-    explicit Brush(HBRUSH owned) : value_(owned) {}
-    Brush(Brush&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
-    Brush& operator=(Brush&& other) noexcept {
-        if (this != &other) {
-            reset();
-            value_ = std::exchange(other.value_, nullptr);
-        }
-        return *this;
-    }
-    Brush(const Brush&) = delete;
-    Brush& operator=(const Brush&) = delete;
-    ~Brush() { reset(); }
-
-    HBRUSH get() const { return value_; }
-    void reset() {
-        if (value_) DeleteObject(value_);
-        value_ = nullptr;
-    }
-
-private:
-    HBRUSH value_ = nullptr;
-};
+using Brush = UniqueResource<HBRUSH, DeleteObject>;
 
 // The clipboard, opened with no owner window for as long as this lives.
 class OpenClipboardScope {
@@ -48,20 +24,7 @@ private:
 };
 
 // A global memory block owned until it is handed over (to the clipboard).
-class GlobalBlock {
-public:
-    explicit GlobalBlock(HGLOBAL owned) : value_(owned) {}
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    ~GlobalBlock() {
-        if (value_) GlobalFree(value_);
-    }
-    HGLOBAL get() const { return value_; }
-    HGLOBAL release() { return std::exchange(value_, nullptr); }
-
-private:
-    HGLOBAL value_;
-};
+using GlobalBlock = UniqueResource<HGLOBAL, GlobalFree>;
 
 // The locked bytes of a global memory block, unlocked when this ends.
 class GlobalLockScope {
