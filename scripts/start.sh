@@ -25,9 +25,7 @@ start_wineserver
 screenshot="${1:-$repo/build/velloran-window.png}"
 
 . "$here/x-driver.sh"
-"$WINE64" "$program" &
-program_pid=$!
-sleep 4
+start_and_wait_for_window "$program"
 
 sample='Velloran 把文字转换成 \u escapes'
 enter_input "$sample"

@@ -34,3 +34,20 @@ output_text() {
 }
 
 save_window_screenshot() { import -window root -crop 495x297+264+235 +repage "$1"; }
+
+# The colour of one pixel of the screen, as ImageMagick writes it.
+pixel_at() { import -window root -crop "1x1+$1+$2" txt:- 2>/dev/null | tail -n 1 | awk '{print $3}'; }
+
+# Starts the Windows program given and waits until its window is drawn
+# (the middle of its caption bar changes colour), at most 60 seconds.
+start_and_wait_for_window() {
+    before=$(pixel_at 510 245)
+    "$WINE64" "$@" &
+    program_pid=$!
+    for _ in $(seq 120); do
+        sleep 0.5
+        now=$(pixel_at 510 245)
+        [ -n "$now" ] && [ "$now" != "$before" ] && break
+    done
+    sleep 1
+}

@@ -20,9 +20,7 @@ expect() {  # what, actual, expected
     fi
 }
 
-"$WINE64" "$program" &
-pid=$!
-sleep 5
+start_and_wait_for_window "$program"
 
 enter_input '中文abc'
 click_button 1
@@ -50,7 +48,7 @@ expect "clear empties the output box" "$(output_text)" ''
 
 xdotool key Escape
 status=0
-wait "$pid" || status=$?
+wait "$program_pid" || status=$?
 expect "exit code after Esc" "$status" 0
 
 echo "$((checks - failures)) passed, $failures failed"
