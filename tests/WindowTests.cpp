@@ -103,9 +103,14 @@ TEST_F(Window, FrameClassAndPlacement) {
     const POINT expected = centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 495, 297);
     EXPECT_EQ(outer.left, expected.x);
     EXPECT_EQ(outer.top, expected.y);
+    // The two screens the tests run on (see tests/CMakeLists.txt).
     if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768) {
         EXPECT_EQ(outer.left, 264);
         EXPECT_EQ(outer.top, 235);
+    }
+    if (GetSystemMetrics(SM_CXSCREEN) == 400 && GetSystemMetrics(SM_CYSCREEN) == 300) {
+        EXPECT_EQ(outer.left, -47);
+        EXPECT_EQ(outer.top, 1);
     }
 }
 

@@ -211,7 +211,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-        return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return colourControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
@@ -220,6 +220,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETFOCUS:
         restoreFocus();
+        return 0;
+    case WM_GETMINMAXINFO:
+        keepFullSizeOnSmallScreens(reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wParam);  // a stock font: never deleted
@@ -235,13 +238,22 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
+// The system limits a window's size to about the screen's; on a screen
+// smaller than the window that would shrink it, so the limit is raised to
+// the window's own size.
+void MainWindow::keepFullSizeOnSmallScreens(MINMAXINFO* limits) const {
+    DefWindowProcA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(limits));
+    if (limits->ptMaxTrackSize.x < kWidth) limits->ptMaxTrackSize.x = kWidth;
+    if (limits->ptMaxTrackSize.y < kHeight) limits->ptMaxTrackSize.y = kHeight;
+}
+
 void MainWindow::paintBackground(HDC dc) const {
     RECT client;
     GetClientRect(window_, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT MainWindow::colourControl(HDC dc, HWND child) const {
+LRESULT MainWindow::colourControl(UINT message, HDC dc, HWND child) const {
     switch (GetDlgCtrlID(child)) {
     case 编辑框1:
     case 编辑框2:
@@ -254,7 +266,7 @@ LRESULT MainWindow::colourControl(HDC dc, HWND child) const {
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(checkBoxBrush_.get());
     default:
-        return DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        return DefWindowProcA(window_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(child));
     }
 }

@@ -57,8 +57,9 @@ private:
                      int left, int top, int width, int height);
     void arrangeAndShowControls();
 
+    void keepFullSizeOnSmallScreens(MINMAXINFO* limits) const;
     void paintBackground(HDC dc) const;
-    LRESULT colourControl(HDC dc, HWND control) const;
+    LRESULT colourControl(UINT message, HDC dc, HWND control) const;
     void onCommand(int id, int notification);
     void onActivate(bool active);
     void restoreFocus();
