@@ -154,6 +154,18 @@ TEST_F(ScriptHostRun, EmptyCodeAddsTheLastCodeAgain) {
     EXPECT_EQ(host_.runRoutine("count", ""), WindowText("added 2"));
 }
 
+TEST_F(ScriptHostRun, SettingTheLanguageResetsTheEngine) {
+    ASSERT_TRUE(host_.addCode("function kept(content) { return 'k'; }"));
+    host_.setLanguage("JScript");
+    EXPECT_EQ(host_.language(), "JScript");
+    EXPECT_TRUE(host_.routineNames().empty());
+    EXPECT_EQ(host_.runRoutine("kept", ""), std::nullopt);
+    host_.setTimeOut(5000);
+    EXPECT_EQ(host_.timeOut(), 5000);
+    ASSERT_TRUE(host_.addCode("function again(content) { return 'a'; }"));
+    EXPECT_EQ(host_.runRoutine("again", ""), WindowText("a"));
+}
+
 TEST_F(ScriptHostRun, ErrorTextIsCutWithoutSplittingACharacter) {
     // 300 double-byte characters in the description: far past the limit.
     std::string message;
