@@ -9,7 +9,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct ExpectedControl {
     ControlId id;
     const char* className;
     DWORD style;  // without WS_VISIBLE, checked apart
@@ -24,7 +24,7 @@ constexpr DWORD kButton = kTab | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MUL
 constexpr DWORD kCheck = kTab | BS_AUTOCHECKBOX | BS_LEFT | BS_VCENTER | BS_MULTILINE;
 
 // Top of the z-order first.
-const ControlSpec kLayout[] = {
+const ExpectedControl kLayout[] = {
     {按钮4, "Button", kButton, true, {336, 120, 432, 152}, "清空结果"},
     {脚本组件1, "Static", WS_CHILD | WS_DISABLED, false, {160, 8, 186, 34}, ""},
     {按钮3, "Button", kButton, true, {224, 120, 320, 152}, "复制结果"},
@@ -43,28 +43,28 @@ protected:
 TEST_F(Window, ControlsAreCreatedAsTheLayoutSays) {
     const HWND main = driver_.window().handle();
     HWND child = GetWindow(main, GW_CHILD);
-    for (const ControlSpec& spec : kLayout) {
-        SCOPED_TRACE(testing::Message() << "control " << spec.id);
+    for (const ExpectedControl& expected : kLayout) {
+        SCOPED_TRACE(testing::Message() << "control " << expected.id);
         // The z-order, top to bottom, is the layout order.
-        ASSERT_EQ(child, driver_.control(spec.id));
+        ASSERT_EQ(child, driver_.control(expected.id));
         char className[32] = {};
         GetClassNameA(child, className, sizeof className);
-        EXPECT_STRCASEEQ(className, spec.className);
+        EXPECT_STRCASEEQ(className, expected.className);
         const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
-        EXPECT_EQ(style & ~WS_VISIBLE, spec.style);
-        EXPECT_EQ((style & WS_VISIBLE) != 0, spec.visible);
+        EXPECT_EQ(style & ~WS_VISIBLE, expected.style);
+        EXPECT_EQ((style & WS_VISIBLE) != 0, expected.visible);
         const DWORD extended = static_cast<DWORD>(GetWindowLongA(child, GWL_EXSTYLE));
-        const bool isEdit = spec.id == 编辑框1 || spec.id == 编辑框2;
+        const bool isEdit = expected.id == 编辑框1 || expected.id == 编辑框2;
         EXPECT_EQ(extended & ~WS_EX_NOPARENTNOTIFY, isEdit ? WS_EX_CLIENTEDGE : 0u);
         RECT place;
         GetWindowRect(child, &place);
         MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, spec.place.left);
-        EXPECT_EQ(place.top, spec.place.top);
-        EXPECT_EQ(place.right, spec.place.right);
-        EXPECT_EQ(place.bottom, spec.place.bottom);
-        EXPECT_EQ(driver_.text(spec.id), spec.caption);
-        if (spec.id != 脚本组件1) {
+        EXPECT_EQ(place.left, expected.place.left);
+        EXPECT_EQ(place.top, expected.place.top);
+        EXPECT_EQ(place.right, expected.place.right);
+        EXPECT_EQ(place.bottom, expected.place.bottom);
+        EXPECT_EQ(driver_.text(expected.id), expected.caption);
+        if (expected.id != 脚本组件1) {
             EXPECT_EQ(SendMessageA(child, WM_GETFONT, 0, 0),
                       reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
         }
