@@ -25,19 +25,27 @@ ensure_display() {
     return 1
 }
 
+# A new prefix is set up for a virtual desktop of a fixed size, with window
+# frames Wine draws itself. The setting applies from the next Wine session
+# on, so that first session is ended again at once.
+prepare_prefix() {
+    grep -q '"Default"="1024x768"' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    echo "Setting up the Wine prefix in $WINEPREFIX ..."
+    mkdir -p "$WINEPREFIX"
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        </dev/null >/dev/null 2>&1
+    "$WINESERVER" -k 2>/dev/null || true  # saves the registry as it ends
+    "$WINESERVER" -w 2>/dev/null || true
+}
+
 # One wineserver for the whole run: every Wine process start is cheaper then.
 start_wineserver() {
-    mkdir -p "$WINEPREFIX"
+    prepare_prefix
     "$WINESERVER" -p 2>/dev/null || true  # one may be running already
-    [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the Wine prefix in $WINEPREFIX ..."
     # Booting starts Wine's background services now, detached from the
     # output of whatever runs next (CTest waits for its pipes to close).
     "$WINE64" wineboot >/dev/null 2>&1 </dev/null || true
-    # A virtual desktop of a fixed size, with window frames Wine draws itself.
-    if ! grep -q '"Default"="1024x768"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-        "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-    fi
 }
 
 stop_wine_and_display() {

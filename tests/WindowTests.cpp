@@ -103,14 +103,17 @@ TEST_F(Window, FrameClassAndPlacement) {
     const POINT expected = centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 495, 297);
     EXPECT_EQ(outer.left, expected.x);
     EXPECT_EQ(outer.top, expected.y);
-    // The two screens the tests run on (see tests/CMakeLists.txt).
-    if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768) {
+    // The two screens the tests run on: Wine's virtual desktops of 1024 x 768
+    // and 400 x 300 (scripts/wine-env.sh, tests/CMakeLists.txt).
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (screenWidth == 1024 && screenHeight == 768) {
         EXPECT_EQ(outer.left, 264);
         EXPECT_EQ(outer.top, 235);
-    }
-    if (GetSystemMetrics(SM_CXSCREEN) == 400 && GetSystemMetrics(SM_CYSCREEN) == 300) {
+    } else if (screenWidth == 400 && screenHeight == 300) {
         EXPECT_EQ(outer.left, -47);
         EXPECT_EQ(outer.top, 1);
+    } else {
+        ADD_FAILURE() << "not one of the test desktops: " << screenWidth << " x " << screenHeight;
     }
 }
 
