@@ -1,6 +1,7 @@
 // Runs each conversion routine through ScriptHost::runRoutine on realistic
 // texts of about 100 KB and 1 MB, and the C++ model on the same texts in the
 // same run, and prints time, throughput and the ratio host / model.
+#include "bench/Clock.h"
 #include "bench/SampleTexts.h"
 #include "script/RoutineSource.h"
 #include "script/ScriptHost.h"
@@ -15,24 +16,13 @@
 
 namespace {
 
-double seconds() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / frequency;
-}
-
 // The fastest of `runs` timings, in seconds.
 double fastest(int runs, const std::function<void()>& work) {
     double best = 1e30;
     for (int i = 0; i < runs; ++i) {
-        const double start = seconds();
+        const double start = milliseconds();
         work();
-        best = std::min(best, seconds() - start);
+        best = std::min(best, (milliseconds() - start) / 1e3);
     }
     return best;
 }

@@ -1,6 +1,7 @@
 // From the click to the result in the output box, on a real MainWindow:
 // the time split into reading the input box, running the routine and
 // writing the output box, for inputs of 10 KB, 100 KB and 1 MB.
+#include "bench/Clock.h"
 #include "bench/SampleTexts.h"
 #include "script/TextConvert.h"
 #include "tests/EscapeModel.h"
@@ -14,13 +15,6 @@
 #include <string>
 
 namespace {
-
-double milliseconds() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1e3 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string bytesOf(const std::u16string& text) { return toWindowText(std::wstring(text.begin(), text.end())); }
 
