@@ -25,8 +25,7 @@ void measure(MainWindow& window, const char* routine, const char* inputName, con
     const double start = milliseconds();
     std::optional<WindowText> text = readText(window.control(编辑框1));
     const double read = milliseconds();
-    std::optional<WindowText> result =
-        window.scriptHost().runRoutine(routine, text ? std::string_view(*text) : "");
+    std::optional<WindowText> result = window.scriptHost().runRoutine(routine, textOrEmpty(text));
     const double run = milliseconds();
     writeText(window.control(编辑框2), result);
     const double written = milliseconds();

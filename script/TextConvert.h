@@ -8,10 +8,16 @@
 
 #include "script/ComScoped.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 using WindowText = std::string;
+
+// No text is passed on as the empty text.
+inline std::string_view textOrEmpty(const std::optional<WindowText>& text) {
+    return text ? std::string_view(*text) : std::string_view();
+}
 
 // Decodes with CP_ACP as MultiByteToWideChar does without flags. The empty
 // text gives a zero-length BSTR, never a null one.

@@ -13,7 +13,7 @@ void convertInputWith(const char* routine) {
     std::optional<WindowText> result;
     {
         const std::optional<WindowText> input = readText(window.control(编辑框1));
-        result = window.scriptHost().runRoutine(routine, input ? std::string_view(*input) : "");
+        result = window.scriptHost().runRoutine(routine, textOrEmpty(input));
     }
     writeText(window.control(编辑框2), result);
 }
@@ -33,7 +33,7 @@ void handleRestore() { convertInputWith("asciiConvertNative"); }
 
 void handleCopy() {
     const std::optional<WindowText> output = readText(MainWindow::current()->control(编辑框2));
-    (void)copyTextToClipboard(output ? std::string_view(*output) : "");  // failures are silent
+    (void)copyTextToClipboard(textOrEmpty(output));  // failures are silent
 }
 
 void handleClear() { writeText(MainWindow::current()->control(编辑框2), std::nullopt); }

@@ -63,18 +63,20 @@ bool isVisibleEnabledTabStop(HWND control) {
            (GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP);
 }
 
-// An edit box wants Enter when it is multi-line and not read-only.
-bool wantsEnter(HWND control) {
+bool hasClass(HWND control, const char* name) {
     char className[16] = {};
     GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, name) == 0;
+}
+
+// An edit box wants Enter when it is multi-line and not read-only.
+bool wantsEnter(HWND control) {
     const LONG style = GetWindowLongA(control, GWL_STYLE);
-    return lstrcmpiA(className, "EDIT") == 0 && (style & ES_MULTILINE) && !(style & ES_READONLY);
+    return hasClass(control, "EDIT") && (style & ES_MULTILINE) && !(style & ES_READONLY);
 }
 
 bool isDefaultPushButton(HWND control) {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "BUTTON") == 0 && IsWindowEnabled(control) &&
+    return hasClass(control, "BUTTON") && IsWindowEnabled(control) &&
            (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
