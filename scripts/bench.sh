@@ -8,8 +8,15 @@ sh "$here/build.sh" >/dev/null
 trap stop_wine_and_display EXIT
 ensure_display
 start_wineserver
-for bench in "$repo"/build/x86_64/bench/*_bench.exe; do
-    echo "## $(basename "$bench" .exe)"
-    "$WINE64" "$bench"
-    echo
+for arch in i686 x86_64; do
+    if [ "$arch" = i686 ] && ! can_run_32bit; then
+        echo "## i686: not run, this machine cannot run 32-bit programs"
+        echo
+        continue
+    fi
+    for bench in "$repo/build/$arch"/bench/*_bench.exe; do
+        echo "## $(basename "$bench" .exe), $arch"
+        "$WINE64" "$bench"
+        echo
+    done
 done

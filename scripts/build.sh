@@ -1,6 +1,6 @@
 #!/bin/sh
-# Configures and builds both targets: x86_64 (run and tested here under Wine)
-# and i686 (the build to ship; built and checked, not run here).
+# Configures and builds both targets: i686, the build that ships, and x86_64,
+# the same sources for 64-bit Windows; the tests run both under Wine.
 set -eu
 repo=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)

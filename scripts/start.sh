@@ -11,7 +11,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 sh "$here/setup.sh"
 sh "$here/build.sh" >/dev/null
 . "$here/wine-env.sh"
-program="$repo/build/x86_64/velloran.exe"
+# The 32-bit program is the one that ships; the 64-bit one stands in on a
+# machine that cannot run 32-bit programs.
+program="$repo/build/i686/velloran.exe"
+if ! can_run_32bit; then
+    echo "This machine cannot run 32-bit programs: starting the 64-bit build instead."
+    program="$repo/build/x86_64/velloran.exe"
+fi
 
 if [ -n "${DISPLAY:-}" ]; then
     start_wineserver

@@ -135,8 +135,10 @@ TEST_F(Window, StartsWithFocusInTheInputBoxAndTheBoxTicked) {
     EXPECT_EQ(SendMessageA(driver_.control(选择框1), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(driver_.text(编辑框1), "");
     EXPECT_EQ(driver_.text(编辑框2), "");
-    // The typing limit is raised past the default 32,767 characters.
-    EXPECT_GT(SendMessageA(driver_.control(编辑框1), EM_GETLIMITTEXT, 0, 0), 32767);
+    // The typing limit is raised past the default 32,767 characters. The
+    // limit is unsigned: a 32-bit LRESULT holds the largest one as -1.
+    const auto limit = static_cast<DWORD>(SendMessageA(driver_.control(编辑框1), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_GT(limit, 32767u);
 }
 
 TEST_F(Window, TabAndShiftTabCycleThroughTheControls) {

@@ -8,6 +8,7 @@ program="$1"
 here=$(cd "$(dirname "$0")/../scripts" && pwd)
 . "$here/wine-env.sh"
 . "$here/x-driver.sh"
+skip_unless_build_runs
 
 failures=0 checks=0
 expect() {  # what, actual, expected
