@@ -32,19 +32,44 @@ extern const char RoutineSource[] =
     LINE("")
     LINE("function nativeConvertAscii(content) {")
     LINE("    if (content.length == 0) return \"请先输入要转换的内容!\";")
+    // escape() writes %uXXXX (six code units) from U+0100 up and %XX below:
+    // a run that came out six times its length holds no %XX to fix.
+    LINE("    var percentU = /%u/g, percent = /%/g;")
     LINE("    return content.replace(/[^\\u0000-\\u007f]+/g, function (run) {")
-    LINE("        return escape(run).replace(/%u/g, \"\\\\u\").replace(/%/g, \"\\\\u00\").toLowerCase();")
+    LINE("        var escaped = escape(run).replace(percentU, \"\\\\u\");")
+    LINE("        if (escaped.length != 6 * run.length) escaped = escaped.replace(percent, \"\\\\u00\");")
+    LINE("        return escaped.toLowerCase();")
     LINE("    });")
     LINE("}")
     LINE("")
     LINE("function nativeConvertAscii1(content) {")
     LINE("    if (content.length == 0) return \"请先输入要转换的内容!\";")
-    // Characters that escape() keeps are escaped one by one; runs of all
-    // others (U+0000 aside) go through escape() whole.
-    LINE("    return content.replace(/([\\w@*+\\-.\\/])|(\\u0000)|[^\\w@*+\\-.\\/\\u0000]+/g,")
-    LINE("        function (run, kept, nul) {")
-    LINE("            if (kept) return \"\\\\u00\" + kept.charCodeAt(0).toString(16);")
-    LINE("            if (nul) return \"\\\\u0000\";")
-    LINE("            return escape(run).replace(/%u/g, \"\\\\u\").replace(/%/g, \"\\\\u00\").toLowerCase();")
+    // One callback per token: a word of the characters escape() keeps
+    // (A-Z a-z 0-9 @*_+-./) with the other code units before it, a last run
+    // of others, or a U+0000 alone (escape() stops at it, and a property
+    // name would end at it). Tokens repeat in real text (keywords, names,
+    // indentation), so each distinct one is escaped once and remembered
+    // under a key with "~" in front, which no property every object has
+    // (such as "constructor") can match. Words are escaped a character at
+    // a time from a table, the other code units by escape().
+    LINE("    var done = {}, kept = {}, percentU = /%u/g, percent = /%/g;")
+    LINE("    function escapeKept(word) {")
+    LINE("        var units = word.split(\"\"), i, unit;")
+    LINE("        for (i = 0; i < units.length; ++i) {")
+    LINE("            unit = units[i];")
+    LINE("            units[i] = kept[unit] || (kept[unit] = \"\\\\u00\" + unit.charCodeAt(0).toString(16));")
+    LINE("        }")
+    LINE("        return units.join(\"\");")
+    LINE("    }")
+    LINE("    function escapeOthers(run) {")
+    LINE("        return escape(run).replace(percentU, \"\\\\u\").replace(percent, \"\\\\u00\").toLowerCase();")
+    LINE("    }")
+    LINE("    return content.replace(/([^\\w@*+\\-.\\/\\u0000]*)([\\w@*+\\-.\\/]+)|[^\\w@*+\\-.\\/\\u0000]+|\\u0000/g,")
+    LINE("        function (token, others, word) {")
+    LINE("            if (token == \"\\u0000\") return \"\\\\u0000\";")
+    LINE("            var key = \"~\" + token;")
+    LINE("            if (!done[key])")
+    LINE("                done[key] = word ? (others && escapeOthers(others)) + escapeKept(word) : escapeOthers(token);")
+    LINE("            return done[key];")
     LINE("        });")
     LINE("}");

@@ -4,13 +4,16 @@
 #include "tests/EscapeModel.h"
 #include "tests/TestSupport.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
 
 // Inputs rich in what the rules are about: introducers, near-introducers,
 // digits of both cases, surrogate halves, line breaks, U+0000, percent signs
-// (which the routines treat specially inside the engine) and plain text.
+// (which the routines treat specially inside the engine) and plain text; and
+// what the routines' cache of runs could trip on: repeated runs, runs that
+// differ only after a U+0000, and names of properties every object has.
 class InputGenerator {
 public:
     explicit InputGenerator(unsigned seed) : random_(seed) {}
@@ -30,7 +33,7 @@ private:
     char16_t hexDigit() { return pickFrom(u"0123456789abcdefABCDEF"); }
 
     void appendPiece(std::u16string& text, bool codePage936Only) {
-        switch (pick(0, codePage936Only ? 7 : 11)) {
+        switch (pick(0, codePage936Only ? 9 : 14)) {
         case 0: text += u"\\u"; break;
         case 1:
             text += u"\\u";
@@ -42,11 +45,33 @@ private:
         case 5: text += static_cast<char16_t>(pick(0x20, 0x7F)); break;
         case 6: text += u"\r\n"; break;
         case 7: text += pickFrom(u"%@*_+-./~"); break;
-        case 8: text += static_cast<char16_t>(pick(0x80, 0xFF)); break;
-        case 9: text += static_cast<char16_t>(pick(0xD800, 0xDFFF)); break;
-        case 10: text += u'\0'; break;
+        case 8: text += pickWord(); break;
+        case 9: repeatSomeOf(text); break;
+        case 10: text += static_cast<char16_t>(pick(0x80, 0xFF)); break;
+        case 11: text += static_cast<char16_t>(pick(0xD800, 0xDFFF)); break;
+        case 12: text += u'\0'; break;
+        case 13:  // runs that differ only after a U+0000
+            text += u'\0';
+            text += pickFrom(u"ab中文 ");
+            break;
         default: text += static_cast<char16_t>(pick(0, 0xFFFF)); break;
         }
+    }
+
+    // Names every script object has, and short words that come back often.
+    std::u16string pickWord() {
+        static const char16_t* const words[] = {u"constructor", u"__proto__", u"toString",
+                                                u"hasOwnProperty", u"valueOf", u"length",
+                                                u"prototype", u"if", u"x"};
+        return words[pick(0, 8)];
+    }
+
+    // The same run again, several times: what a cache of runs works on.
+    void repeatSomeOf(std::u16string& text) {
+        if (text.empty()) return;
+        const std::size_t length = static_cast<std::size_t>(pick(1, 8));
+        const std::u16string run = text.substr(text.size() - std::min(length, text.size()));
+        for (int n = pick(1, 4); n > 0; --n) text += run;
     }
 
     std::mt19937 random_;
