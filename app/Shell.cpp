@@ -1,7 +1,7 @@
 #include "app/Shell.h"
 
-#include "app/FatalError.h"
-#include "app/ProcessState.h"
+#include "common/FatalError.h"
+#include "common/ProcessState.h"
 
 #include <windows.h>
 #include <ole2.h>

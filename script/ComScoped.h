@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "script/UniqueResource.h"
+#include "common/UniqueResource.h"
 
 class Bstr : public UniqueResource<BSTR, SysFreeString> {
 public:

@@ -1,6 +1,6 @@
 #include "script/TextConvert.h"
 
-#include "app/FatalError.h"
+#include "common/FatalError.h"
 
 #include <climits>
 

@@ -2,7 +2,7 @@
 // result conversion, error text, and what it does without an engine.
 #include "tests/TestSupport.h"
 
-#include "app/FatalError.h"
+#include "common/FatalError.h"
 
 #include <wrl/client.h>
 

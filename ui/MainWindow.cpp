@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "app/ProcessState.h"
+#include "common/ProcessState.h"
 #include "ui/Handlers.h"
 
 #include <cctype>

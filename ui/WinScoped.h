@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "script/UniqueResource.h"
+#include "common/UniqueResource.h"
 
 using Brush = UniqueResource<HBRUSH, DeleteObject>;
 

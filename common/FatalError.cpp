@@ -1,6 +1,6 @@
-#include "app/FatalError.h"
+#include "common/FatalError.h"
 
-#include "app/ProcessState.h"
+#include "common/ProcessState.h"
 
 #include <windows.h>
 #include <ole2.h>

@@ -1,4 +1,4 @@
-#include "app/ProcessState.h"
+#include "common/ProcessState.h"
 
 namespace process {
 
