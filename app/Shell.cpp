@@ -18,12 +18,24 @@ void enterExecutableFolder() {
     SetCurrentDirectoryA(path);
 }
 
-int runMessageLoop(MainWindow* window) {
+// Taking a message fails (-1) when the system cannot deliver it, as for a
+// WM_SETTEXT of over a million characters sent from another process. That
+// costs the one message, and the window goes on as it was. Only failures
+// without end, with no message taken between them, would make the loop
+// spin: they end the program through the fatal report.
+constexpr int kFailuresInARowToGiveUp = 1000;
+
+int runMessageLoop(MainWindow* window, MessageSource takeMessage) {
     MSG message;
+    int failuresInARow = 0;
     for (;;) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        const BOOL got = takeMessage(&message, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(message.wParam);  // WM_QUIT
-        if (got == -1) return 0;  // an invalid window handle; nothing is left to run
+        if (got == -1) {
+            if (++failuresInARow == kFailuresInARowToGiveUp) reportFatalError(kMessagesFailMessage);
+            continue;
+        }
+        failuresInARow = 0;
         processMessage(window, message);
     }
 }
@@ -36,7 +48,7 @@ void processMessage(MainWindow* window, MSG& message) {
     DispatchMessageA(&message);
 }
 
-int runShell(WindowFactory makeWindow) {
+int runShell(WindowFactory makeWindow, MessageSource takeMessage) {
     // Without OLE the script engine cannot be created, which the host
     // handles silently; the window still works.
     process::oleInitialised = SUCCEEDED(OleInitialize(nullptr));
@@ -47,7 +59,7 @@ int runShell(WindowFactory makeWindow) {
     window->open();
 
     process::loopStarted = true;
-    const int exitCode = window->exists() ? runMessageLoop(window.get()) : 0;
+    const int exitCode = window->exists() ? runMessageLoop(window.get(), takeMessage) : 0;
 
     window.reset();
     if (process::oleInitialised) OleUninitialize();

@@ -43,6 +43,7 @@ public:
     }
 
     bool started() const { return started_; }
+    bool running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
     // The first visible top-level window of the process of `className`.
     HWND waitForWindow(const char* className) {
@@ -160,6 +161,28 @@ std::string convertInNewProcess(const char* input) {
     return output;
 }
 
+// A WM_SETTEXT of over a million characters from another process is more
+// than the system delivers: the program's GetMessage fails for it. That one
+// message is lost; the window, its text and the conversions stay.
+TEST(Process, AMessageThatCannotBeDeliveredCostsOnlyThatMessage) {
+    Program velloran(kVelloran, "");
+    const HWND window = velloran.waitForWindow(kMainClass);
+    ASSERT_NE(window, nullptr);
+    const HWND input = GetDlgItem(window, 编辑框1);
+    setWindowText(input, "中a");
+    const std::string oversized(2'500'000, 'x');
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(oversized.c_str()),
+                        SMTO_NORMAL, 2000, &ignored);
+    Sleep(3000);  // the program used to vanish about two seconds later
+    ASSERT_TRUE(velloran.running());
+    EXPECT_EQ(windowText(input), "中a");
+    click(GetDlgItem(window, 按钮1));
+    EXPECT_EQ(windowText(GetDlgItem(window, 编辑框2)), "\\u4e2da");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(velloran.waitForExit(), 0u);
+}
+
 TEST(Process, ConvertsWithTheScriptControl) { EXPECT_EQ(convertInNewProcess("中a"), "\\u4e2da"); }
 
 // Run with the Script Control disabled in Wine (see tests/CMakeLists.txt).
@@ -197,6 +220,11 @@ void expectFatalReport(Program& program, const std::string& message) {
 TEST(Process, AWindowThatCannotBeLoadedIsReportedAndEndsTheProcess) {
     Program probe(kShellProbe, "fail-window");
     expectFatalReport(probe, "载入启动窗口失败");
+}
+
+TEST(Process, MessagesThatFailWithoutEndAreReportedAndEndTheProcess) {
+    Program probe(kShellProbe, "messages-fail");
+    expectFatalReport(probe, "读取窗口消息失败");
 }
 
 TEST(Process, MemoryRunningOutIsReportedWithTheSizeAndStopsTheHandlers) {

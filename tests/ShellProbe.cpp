@@ -5,6 +5,7 @@
 //   shell_probe fail-window      the window cannot be loaded
 //   shell_probe oom-while-open   memory runs out while the window is open
 //   shell_probe show-directory   the current directory goes into 编辑框2
+//   shell_probe messages-fail    taking a message fails every time
 #include "app/Shell.h"
 
 #include <cstring>
@@ -37,6 +38,8 @@ std::unique_ptr<MainWindow> windowShowingTheDirectory() {
     return window;
 }
 
+BOOL WINAPI failToTakeMessages(LPMSG, HWND, UINT, UINT) { return -1; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,5 +47,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(mode, "fail-window") == 0) return runShell(noWindow);
     if (std::strcmp(mode, "oom-while-open") == 0) return runShell(windowThatRunsOutOfMemory);
     if (std::strcmp(mode, "show-directory") == 0) return runShell(windowShowingTheDirectory);
+    if (std::strcmp(mode, "messages-fail") == 0)
+        return runShell(MainWindow::create, failToTakeMessages);
     return 2;
 }
