@@ -23,9 +23,9 @@ void measure(MainWindow& window, const char* routine, const char* inputName, con
     SetWindowTextA(window.control(编辑框1), input.c_str());
     SetWindowTextA(window.control(编辑框2), "");
     const double start = milliseconds();
-    std::optional<WindowText> text = readText(window.control(编辑框1));
+    Bstr argument = toScriptText(textOrEmpty(readText(window.control(编辑框1))));
     const double read = milliseconds();
-    std::optional<WindowText> result = window.scriptHost().runRoutine(routine, textOrEmpty(text));
+    const std::optional<WindowText> result = window.scriptHost().runRoutine(routine, std::move(argument));
     const double run = milliseconds();
     writeText(window.control(编辑框2), result);
     const double written = milliseconds();

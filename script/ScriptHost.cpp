@@ -124,8 +124,12 @@ bool ScriptHost::run(std::string_view name, Bstr argument, Variant& result) {
 }
 
 std::optional<WindowText> ScriptHost::runRoutine(std::string_view name, std::string_view argument) {
+    return runRoutine(name, toScriptText(argument));
+}
+
+std::optional<WindowText> ScriptHost::runRoutine(std::string_view name, Bstr argument) {
     Variant result;
-    if (!run(name, toScriptText(argument), result)) return std::nullopt;
+    if (!run(name, std::move(argument), result)) return std::nullopt;
     return resultToText(result);
 }
 

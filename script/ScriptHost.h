@@ -36,6 +36,10 @@ public:
     // empty.
     std::optional<WindowText> runRoutine(std::string_view name, std::string_view argument);
 
+    // The same with the argument already converted (toScriptText), so that
+    // the caller can let go of its 8-bit copy before the routine runs.
+    std::optional<WindowText> runRoutine(std::string_view name, Bstr argument);
+
     // The same run below the code-page conversion: the argument goes in as
     // UTF-16 and the result's string form comes back whole, U+0000 included.
     std::optional<std::wstring> runRoutineOnScriptText(std::string_view name,

@@ -7,14 +7,14 @@
 namespace {
 
 // Runs a routine on the text of the input box and shows what it gives in
-// the output box; no text empties the box.
+// the output box; no text empties the box. Of a large text only the copies
+// needed at each moment are held: the 8-bit input goes before the routine
+// runs, the engine's result before the output box is written.
 void convertInputWith(const char* routine) {
     MainWindow& window = *MainWindow::current();
-    std::optional<WindowText> result;
-    {
-        const std::optional<WindowText> input = readText(window.control(编辑框1));
-        result = window.scriptHost().runRoutine(routine, textOrEmpty(input));
-    }
+    Bstr argument = toScriptText(textOrEmpty(readText(window.control(编辑框1))));
+    const std::optional<WindowText> result =
+        window.scriptHost().runRoutine(routine, std::move(argument));
     writeText(window.control(编辑框2), result);
 }
 
