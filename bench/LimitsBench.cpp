@@ -75,26 +75,52 @@ std::string clipboardText() {
 
 // ---- endurance -------------------------------------------------------------
 
-// What the platform reports; Wine gives 0 for some of these.
+// Open kernel handles, counted one by one where the process's own count is
+// not reported (Wine gives 0): every value a handle can have, up to a bound
+// far above what this program opens.
+DWORD handleCount() {
+    DWORD reported = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &reported) && reported > 0) return reported;
+    DWORD open = 0, flags = 0;
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4)
+        if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++open;
+    return open;
+}
+
+// Top-level and child windows of this thread: the USER objects that matter
+// here, where the platform reports none.
+DWORD windowCount() {
+    DWORD windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM count) {
+        ++*reinterpret_cast<DWORD*>(count);
+        EnumChildWindows(window, [](HWND, LPARAM inner) {
+            ++*reinterpret_cast<DWORD*>(inner);
+            return TRUE;
+        }, count);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// What the platform reports; Wine gives 0 for private bytes and GDI and USER
+// objects.
 struct Counts {
     double privateMB, workingSetMB;
-    DWORD handles, gdiObjects, userObjects;
+    DWORD handles, gdiObjects, userObjects, windows;
 };
 
 Counts counts() {
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
     const auto memory = memoryCounters();
-    return {megabytes(memory.PrivateUsage), megabytes(memory.WorkingSetSize), handles,
+    return {megabytes(memory.PrivateUsage), megabytes(memory.WorkingSetSize), handleCount(),
             GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
-            GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+            GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), windowCount()};
 }
 
 void printCounts(int clicks, const Counts& c, int mismatches) {
-    std::printf("| %6d | %10.1f | %14.1f | %7lu | %11lu | %12lu | %10d |\n", clicks, c.privateMB,
-                c.workingSetMB, static_cast<unsigned long>(c.handles),
+    std::printf("| %6d | %10.1f | %14.1f | %7lu | %11lu | %12lu | %7lu | %10d |\n", clicks,
+                c.privateMB, c.workingSetMB, static_cast<unsigned long>(c.handles),
                 static_cast<unsigned long>(c.gdiObjects), static_cast<unsigned long>(c.userObjects),
-                mismatches);
+                static_cast<unsigned long>(c.windows), mismatches);
 }
 
 // What the output box must hold after `button` was clicked on `input`.
@@ -116,8 +142,8 @@ int endurance(int clicks) {
     const ControlId choices[] = {按钮1, 按钮1, 按钮2, 按钮2, 按钮3, 按钮4, 选择框1};
     std::mt19937 random(9);
 
-    std::puts("| clicks | private MB | working set MB | handles | GDI objects | USER objects | mismatches |");
-    std::puts("|-------:|-----------:|---------------:|--------:|------------:|-------------:|-----------:|");
+    std::puts("| clicks | private MB | working set MB | handles | GDI objects | USER objects | windows | mismatches |");
+    std::puts("|-------:|-----------:|---------------:|--------:|------------:|-------------:|--------:|-----------:|");
     int mismatches = 0;
     Counts first{};
     const std::u16string* input = &plain;
@@ -141,12 +167,13 @@ int endurance(int clicks) {
             printCounts(done, now, mismatches);
             if (done == clicks)
                 std::printf("\nFrom the first 1,000 clicks to the last: private memory %+.1f MB, "
-                            "working set %+.1f MB, handles %+ld, GDI objects %+ld, USER objects %+ld; "
-                            "%d mismatches\n",
+                            "working set %+.1f MB, handles %+ld, GDI objects %+ld, USER objects %+ld, "
+                            "windows %+ld; %d mismatches\n",
                             now.privateMB - first.privateMB, now.workingSetMB - first.workingSetMB,
                             static_cast<long>(now.handles) - static_cast<long>(first.handles),
                             static_cast<long>(now.gdiObjects) - static_cast<long>(first.gdiObjects),
                             static_cast<long>(now.userObjects) - static_cast<long>(first.userObjects),
+                            static_cast<long>(now.windows) - static_cast<long>(first.windows),
                             mismatches);
         }
     }
