@@ -87,18 +87,24 @@ DWORD handleCount() {
     return open;
 }
 
+// Counts the windows it is called for into the DWORD at `count`, and for a
+// top-level window its children too.
+BOOL CALLBACK countChildWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<DWORD*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK countWindowAndChildren(HWND window, LPARAM count) {
+    ++*reinterpret_cast<DWORD*>(count);
+    EnumChildWindows(window, countChildWindow, count);
+    return TRUE;
+}
+
 // Top-level and child windows of this thread: the USER objects that matter
 // here, where the platform reports none.
 DWORD windowCount() {
     DWORD windows = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM count) {
-        ++*reinterpret_cast<DWORD*>(count);
-        EnumChildWindows(window, [](HWND, LPARAM inner) {
-            ++*reinterpret_cast<DWORD*>(inner);
-            return TRUE;
-        }, count);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(GetCurrentThreadId(), countWindowAndChildren, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
