@@ -24,15 +24,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string bytesOf(const std::u16string& text) {
-    return toWindowText(std::wstring(text.begin(), text.end()));
-}
 
 PROCESS_MEMORY_COUNTERS_EX memoryCounters() {
     PROCESS_MEMORY_COUNTERS_EX counters = {};
@@ -133,8 +130,8 @@ void printCounts(int clicks, const Counts& c, int mismatches) {
 std::string expectedOutput(ControlId button, const std::u16string& input, bool ticked,
                            const std::string& before) {
     switch (button) {
-    case 按钮1: return bytesOf(ticked ? model::escapeNonAscii(input) : model::escapeAll(input));
-    case 按钮2: return bytesOf(model::restore(input));
+    case 按钮1: return samples::windowBytes(ticked ? model::escapeNonAscii(input) : model::escapeAll(input));
+    case 按钮2: return samples::windowBytes(model::restore(input));
     case 按钮4: return "";
     default: return before;  // the copy and the check box leave the output as it was
     }
@@ -151,12 +148,12 @@ int endurance(int clicks) {
     std::puts("| clicks | private MB | working set MB | handles | GDI objects | USER objects | windows | mismatches |");
     std::puts("|-------:|-----------:|---------------:|--------:|------------:|-------------:|--------:|-----------:|");
     int mismatches = 0;
-    Counts first{};
+    std::optional<Counts> first;  // at the first row printed
     const std::u16string* input = &plain;
     for (int done = 1; done <= clicks; ++done) {
         if (done % 250 == 1) {  // the input changes now and then: text, then its escapes
             input = input == &plain ? &escaped : &plain;
-            SetWindowTextA(window->control(编辑框1), bytesOf(*input).c_str());
+            SetWindowTextA(window->control(编辑框1), samples::windowBytes(*input).c_str());
         }
         const ControlId button = choices[random() % std::size(choices)];
         const bool ticked = isTicked(window->control(选择框1));
@@ -169,17 +166,17 @@ int endurance(int clicks) {
         if (!same) ++mismatches;
         if (done % 1000 == 0 || done == clicks) {
             const Counts now = counts();
-            if (done == 1000) first = now;
+            if (!first) first = now;
             printCounts(done, now, mismatches);
             if (done == clicks)
-                std::printf("\nFrom the first 1,000 clicks to the last: private memory %+.1f MB, "
+                std::printf("\nFrom the first row to the last: private memory %+.1f MB, "
                             "working set %+.1f MB, handles %+ld, GDI objects %+ld, USER objects %+ld, "
                             "windows %+ld; %d mismatches\n",
-                            now.privateMB - first.privateMB, now.workingSetMB - first.workingSetMB,
-                            static_cast<long>(now.handles) - static_cast<long>(first.handles),
-                            static_cast<long>(now.gdiObjects) - static_cast<long>(first.gdiObjects),
-                            static_cast<long>(now.userObjects) - static_cast<long>(first.userObjects),
-                            static_cast<long>(now.windows) - static_cast<long>(first.windows),
+                            now.privateMB - first->privateMB, now.workingSetMB - first->workingSetMB,
+                            static_cast<long>(now.handles) - static_cast<long>(first->handles),
+                            static_cast<long>(now.gdiObjects) - static_cast<long>(first->gdiObjects),
+                            static_cast<long>(now.userObjects) - static_cast<long>(first->userObjects),
+                            static_cast<long>(now.windows) - static_cast<long>(first->windows),
                             mismatches);
         }
     }
@@ -193,7 +190,7 @@ int endurance(int clicks) {
 int limitsStep(double sizeMB) {
     auto window = openWindow();
     if (!window) return 1;
-    const std::string text = bytesOf(samples::chineseProse(static_cast<std::size_t>(sizeMB * 1e6)));
+    const std::string text = samples::windowBytes(samples::chineseProse(static_cast<std::size_t>(sizeMB * 1e6)));
     const HWND input = window->control(编辑框1);
     const HWND output = window->control(编辑框2);
     ScriptHost& host = window->scriptHost();

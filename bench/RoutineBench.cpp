@@ -27,10 +27,6 @@ double fastest(int runs, const std::function<void()>& work) {
     return best;
 }
 
-std::string toWindowBytes(const std::u16string& text) {
-    return toWindowText(std::wstring(text.begin(), text.end()));
-}
-
 struct Input {
     const char* name;
     std::u16string text;
@@ -44,13 +40,13 @@ struct Routine {
 // Prints one row and returns the host's time. `proseTime`, given on the
 // code row, adds the ratio code / prose of the same routine.
 double measure(ScriptHost& host, const Routine& routine, const Input& input, double proseTime = 0) {
-    const std::string bytes = toWindowBytes(input.text);
+    const std::string bytes = samples::windowBytes(input.text);
     std::optional<WindowText> result;
     const double hostTime =
         fastest(bytes.size() > 500000 ? 2 : 4, [&] { result = host.runRoutine(routine.name, bytes); });
     std::u16string expected;
     const double modelTime = fastest(20, [&] { expected = routine.model(input.text); });
-    const bool agrees = result && *result == toWindowBytes(expected);
+    const bool agrees = result && *result == samples::windowBytes(expected);
     const double megabytes = static_cast<double>(bytes.size()) / 1e6;
     char codeToProse[16] = "";
     if (proseTime > 0) std::snprintf(codeToProse, sizeof codeToProse, "%.2f", hostTime / proseTime);

@@ -1,5 +1,7 @@
 #include "bench/SampleTexts.h"
 
+#include "script/TextConvert.h"
+
 #include <random>
 #include <vector>
 
@@ -79,6 +81,10 @@ std::u16string sourceCode(std::size_t codePage936Bytes) {
         const auto& lines = comment ? kChineseComments : kCodeLines;
         return lines[random() % lines.size()] + u"\r\n";
     });
+}
+
+std::string windowBytes(const std::u16string& text) {
+    return toWindowText(std::wstring(text.begin(), text.end()));
 }
 
 }  // namespace samples

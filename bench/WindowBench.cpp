@@ -16,8 +16,6 @@
 
 namespace {
 
-std::string bytesOf(const std::u16string& text) { return toWindowText(std::wstring(text.begin(), text.end())); }
-
 // One click's work, stage by stage, exactly as the handler does it.
 void measure(MainWindow& window, const char* routine, const char* inputName, const std::string& input) {
     SetWindowTextA(window.control(编辑框1), input.c_str());
@@ -77,8 +75,8 @@ int main() {
         std::puts("|---------------------|----------------|--------:|--------:|---------:|----------:|----------:|");
         for (std::size_t size : {10000u, 100000u, 1000000u}) {
             const std::string label = size == 10000 ? "10 KB" : size == 100000 ? "100 KB" : "1 MB";
-            const std::string prose = bytesOf(samples::chineseProse(size));
-            const std::string escaped = bytesOf(model::escapeNonAscii(samples::chineseProse(size / 3)));
+            const std::string prose = samples::windowBytes(samples::chineseProse(size));
+            const std::string escaped = samples::windowBytes(model::escapeNonAscii(samples::chineseProse(size / 3)));
             measure(*window, "nativeConvertAscii", ("prose " + label).c_str(), prose);
             measure(*window, "asciiConvertNative", ("escaped " + label).c_str(), escaped);
             // Escaping everything gives one line of six characters per code
@@ -86,7 +84,7 @@ int main() {
             // of its length: only the smallest size is run.
             if (size == 10000) measure(*window, "nativeConvertAscii1", ("prose " + label).c_str(), prose);
         }
-        const std::string line = bytesOf(model::escapeAll(samples::chineseProse(20000)));
+        const std::string line = samples::windowBytes(model::escapeAll(samples::chineseProse(20000)));
         compareLongLineWrites(*window, line.substr(0, 20000));
         compareLongLineWrites(*window, line.substr(0, 40000));
     }
